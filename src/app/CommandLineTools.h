@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCoroTask>
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The command-line mode: `pelmor --word [arguments]` runs one command against
+// the database and exits, before any window or model exists.
+namespace CommandLineTools {
+
+// When the first argument begins with "--", runs its command (or prints the
+// usage text for an unknown word) and ends the process with status 0.
+// Otherwise returns, and the panel starts.
+void runIfRequested(int argc, char **argv);
+
+// Runs asynchronous work to completion from a command, on an event loop of
+// its own.
+void wait(const std::function<QCoro::Task<>()> &body);
+
+QString usage();
+
+// "Oxbell 1.4 (build 212, abc123)", or the unbundled line when the marketing
+// version or the build number is unknown.
+QString versionLine(const QString &marketingVersion, const QString &buildNumber, const QString &commit);
+
+void list();
+void version();
+
+}
