@@ -214,7 +214,7 @@ void Store::removeCompany(qint64 id, const QString &domain)
 {
     write([&](Database &database) {
         database.prepare("DELETE FROM catalog WHERE domain = ? AND category = ?")
-            .with(domain, "The company itself")
+            .with(domain, toText(SourceCategory::company))
             .run();
         database.prepare("DELETE FROM company WHERE id = ?").with(id).run();
     });

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "CatalogRecord.h"
 #include "CompanyRecord.h"
 #include "Database.h"
 #include "ItemRecord.h"
+#include "LearnSources.h"
+#include "Paywall.h"
+#include "SourceCategory.h"
 #include "SourceKind.h"
 #include "SourceRecord.h"
 
@@ -80,6 +84,26 @@ public:
     // Deletes the items published more than `olderThanDays` days ago.
     void prune(qint64 olderThanDays);
     void deleteAllItems();
+
+    // Catalog: the master list of outlets
+    // Every outlet, ordered by name bytewise.
+    QList<CatalogRecord> catalog();
+    void setCatalogEnabled(bool enabled, qint64 id);
+    // Switches a whole category.
+    void setCatalogEnabled(bool enabled, SourceCategory category);
+    void setCatalogPaywall(Paywall paywall, qint64 id);
+    // Switches every paywalled outlet, metered and hard alike.
+    void setPaywalledEnabled(bool enabled);
+    // False when the domain is already in the catalog, which stays as it was.
+    bool addCatalogSource(const QString &domain, const QString &name, SourceCategory category, bool enabled,
+                          bool isCustom);
+    // Adds the outlets items name that the catalog lacks, as the policy says,
+    // and puts the known paywall marks back.
+    void fileDiscoveredPublishers(LearnSources policy);
+    // Files the tracked companies' own sites under "The company itself".
+    void fileCompanySites();
+    // Forgets learned outlets that are switched off; returns how many.
+    int clearLearnedSources();
 
 private:
     template<typename Body>
