@@ -27,13 +27,13 @@ constexpr std::pair<const char *, Handler> commands[] = {
     {"--add", printUsage},
     {"--remove", printUsage},
     {"--scan", printUsage},
-    {"--items", printUsage},
+    {"--items", items},
     {"--rehash", printUsage},
-    {"--unread", printUsage},
+    {"--unread", unread},
     {"--logos", printUsage},
     {"--stories", printUsage},
-    {"--publishers", printUsage},
-    {"--sources", printUsage},
+    {"--publishers", publishers},
+    {"--sources", sources},
     {"--version", [](const QStringList &) { version(); }},
 };
 

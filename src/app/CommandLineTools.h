@@ -2,6 +2,9 @@
 
 #include <QCoroTask>
 
+#include "CompanyRecord.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +29,17 @@ QString usage();
 // version or the build number is unknown.
 QString versionLine(const QString &marketingVersion, const QString &buildNumber, const QString &commit);
 
+// The handlers, one per command word. Each prints its report on standard
+// output; errors become empty reports, never a failure status.
 void list();
 void version();
+void items(const QStringList &arguments);
+void publishers(const QStringList &arguments);
+void sources(const QStringList &arguments);
+void unread(const QStringList &arguments);
+
+// The companies a report covers: all of them, or the one whose domain is the
+// first argument once normalised.
+QList<CompanyRecord> select(const QStringList &arguments);
 
 }

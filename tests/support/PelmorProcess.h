@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QtPrinters.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
