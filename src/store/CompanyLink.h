@@ -1,5 +1,8 @@
 #pragma once
 
+#include "LinkKind.h"
+
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -15,3 +18,13 @@ struct CompanyLink {
 
     friend bool operator==(const CompanyLink &, const CompanyLink &) = default;
 };
+
+// The link's kind, a text naming no kind counting as custom.
+LinkKind kindOf(const CompanyLink &link);
+
+// What a link card calls the link: a custom link's own label, else its kind's.
+QString title(const CompanyLink &link);
+
+// The links as cards show them: the first of each kind and label, ordered by
+// kind, keeping the given order within a kind.
+QList<CompanyLink> forDisplay(const QList<CompanyLink> &links);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogRecord.h"
+#include "CompanyLink.h"
 #include "CompanyRecord.h"
 #include "Database.h"
 #include "ItemRecord.h"
@@ -104,6 +105,13 @@ public:
     void fileCompanySites();
     // Forgets learned outlets that are switched off; returns how many.
     int clearLearnedSources();
+
+    // Links
+    // A company's links, in no particular order.
+    QList<CompanyLink> links(qint64 companyId);
+    // Sets, replaces or (with an empty url) removes the company's one link of
+    // that kind and label. The url is stored as given.
+    void setLink(qint64 companyId, LinkKind kind, const QString &label, const QString &url);
 
 private:
     template<typename Body>
