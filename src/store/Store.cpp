@@ -1,43 +1,13 @@
 #include "Store.h"
 
+#include "DatabaseLocation.h"
 #include "Migrator.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 
 namespace {
-
-void makeDirectory(const QString &path)
-{
-    if (!QDir().mkpath(path))
-        throw DatabaseError("could not create the directory " + path.toStdString());
-}
-
-// An explicit path wins; then PELMOR_DB (whose directory is created even when
-// an explicit path is given); then the user's data directory.
-QString chooseDatabasePath(const QString &explicitPath)
-{
-    const QString fromEnvironment = qEnvironmentVariable("PELMOR_DB");
-    if (qEnvironmentVariableIsSet("PELMOR_DB"))
-        makeDirectory(QFileInfo(fromEnvironment).absolutePath());
-    if (!explicitPath.isEmpty())
-        return explicitPath;
-    if (qEnvironmentVariableIsSet("PELMOR_DB"))
-        return fromEnvironment;
-
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (dataHome.isEmpty())
-        throw DatabaseError("could not locate the user's data directory");
-    makeDirectory(dataHome);
-    const QString directory = dataHome + QStringLiteral("/pelmor");
-    makeDirectory(directory);
-    return directory + QStringLiteral("/pelmor.sqlite");
-}
 
 constexpr auto companyColumns = "id, name, domain, tint, aliases, cadenceMinutes, notifyLevel, createdAt, logoPath";
 
@@ -103,7 +73,7 @@ std::string withIdentifierList(std::string prefix, qsizetype count)
 } // namespace
 
 Store::Store(const QString &path)
-    : m_path(chooseDatabasePath(path))
+    : m_path(DatabaseLocation::choose(path))
     , m_database(std::make_unique<Database>(m_path))
     , m_clock([] { return QDateTime::currentDateTimeUtc(); })
 {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+// Company logos: one PNG per company domain in a logos directory beside the
+// database, loaded for display through a process-wide cache.
+namespace Logos {
+
+// The logos directory, created when missing.
+QString directory();
+
+// Converts image bytes to PNG and writes them as the domain's logo; returns
+// the file name, or nothing for bytes that are no usable image (or an image
+// narrower than 16 pixels) and for a failed write.
+std::optional<QString> save(const QByteArray &data, const QString &domain);
+
+// A stored logo's image, from memory after the first look, absences too.
+std::optional<QImage> image(const QString &name);
+
+// Forgets the logo and deletes its file; a missing file is no error.
+void remove(const QString &name);
+
+}
