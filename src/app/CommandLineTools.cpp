@@ -25,7 +25,7 @@ void printUsage(const QStringList &)
 constexpr std::pair<const char *, Handler> commands[] = {
     {"--list", [](const QStringList &) { list(); }},
     {"--add", printUsage},
-    {"--remove", printUsage},
+    {"--remove", remove},
     {"--scan", printUsage},
     {"--items", items},
     {"--rehash", printUsage},

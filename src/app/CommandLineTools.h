@@ -37,6 +37,7 @@ void items(const QStringList &arguments);
 void publishers(const QStringList &arguments);
 void sources(const QStringList &arguments);
 void unread(const QStringList &arguments);
+void remove(const QStringList &arguments);
 
 // The companies a report covers: all of them, or the one whose domain is the
 // first argument once normalised.
