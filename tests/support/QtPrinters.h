@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <ostream>
 
@@ -10,6 +12,16 @@
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << '"' << bytes.toStdString() << '"';
+}
+
+inline void PrintTo(const QUrl &url, std::ostream *out)
+{
+    *out << url.toString().toStdString();
 }
 
 inline void PrintTo(const QStringList &list, std::ostream *out)
