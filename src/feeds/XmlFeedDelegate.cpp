@@ -24,6 +24,23 @@ const char *attribute(const char *const *attributes, std::string_view name)
     return nullptr;
 }
 
+bool isAsciiSpace(char c)
+{
+    return c == ' ' || c == '\n' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// Feed texts are mostly wrapped in ASCII white space, cheap to drop before
+// decoding; trimmed() then catches the rest of Unicode's spaces.
+QString trimmedText(std::string_view utf8)
+{
+    while (!utf8.empty() && isAsciiSpace(utf8.front()))
+        utf8.remove_prefix(1);
+    while (!utf8.empty() && isAsciiSpace(utf8.back()))
+        utf8.remove_suffix(1);
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return text.trimmed();
+}
+
 // The first `count` user-perceived characters, so that a cut never parts a
 // letter from its accent or splits a surrogate pair.
 QString leadingCharacters(QString text, qsizetype count)
@@ -74,7 +91,7 @@ void XmlFeedDelegate::endElement()
     const FeedElement element = m_open.back();
     m_open.pop_back();
     if (m_collecting)
-        take(element, QString::fromUtf8(m_text.data(), static_cast<qsizetype>(m_text.size())).trimmed());
+        take(element, trimmedText(m_text));
     if (element == FeedElement::entry)
         finishEntry();
     if (m_sourceDepth > m_open.size())
