@@ -130,6 +130,9 @@ TEST(XmlFeed, FindsTheLink)
          std::nullopt},
         {"a prefixed link", rss(R"(<item><title>T</title><atom:link href="https://acme.com/a"/></item>)"),
          std::nullopt},
+        // The Kelvin sign lower-cases to "k".
+        {"a name lower-cased beyond ASCII",
+         rss("<item><title>T</title><LIN\u212A>https://acme.com/k</LIN\u212A></item>"), u"https://acme.com/k"_s},
     }, linkOf);
 }
 
