@@ -2,6 +2,8 @@
 
 #include "DatabaseError.h"
 #include "DatabaseLocation.h"
+#include "HttpClient.h"
+#include "UserAgent.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
+#include <QUrl>
 
 namespace Logos {
 
@@ -37,6 +40,35 @@ QString pathOf(const QString &name)
     return directory() + u'/' + name;
 }
 
+// Logos are fetched apart from discovery, introducing themselves briefly.
+HttpClient &logoClient()
+{
+    // Never destroyed: requests may still be winding down when the process
+    // ends.
+    static HttpClient *const client = new HttpClient(HttpClientSettings{
+        .headers = {{"User-Agent", UserAgent::product}},
+        .requestTimeout = std::chrono::seconds(10),
+    });
+    return *client;
+}
+
+// Anything this short is a placeholder or an empty icon.
+constexpr qsizetype shortestLogo = 101;
+
+}
+
+QCoro::Task<std::optional<QByteArray>> fetch(QString address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https"))
+        co_return std::nullopt;
+    // Named first: GCC 12 mishandles some temporaries inside co_await.
+    HttpRequest request{.url = url};
+    const HttpResult result = co_await logoClient().send(std::move(request));
+    if (!result || result->status < 200 || result->status > 299 || result->body.size() < shortestLogo)
+        co_return std::nullopt;
+    co_return result->body;
 }
 
 QString directory()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoroTask>
 #include <QImage>
 #include <QString>
 
@@ -12,6 +13,11 @@ namespace Logos {
 
 // The logos directory, created when missing.
 QString directory();
+
+// Downloads a candidate logo from an http(s) address: the body of a 2xx
+// answer longer than 100 bytes (shorter ones are placeholders), or nothing.
+// Whether the bytes are an image is for save to find out.
+QCoro::Task<std::optional<QByteArray>> fetch(QString address);
 
 // Converts image bytes to PNG and writes them as the domain's logo; returns
 // the file name, or nothing for bytes that are no usable image (or an image
