@@ -24,13 +24,13 @@ void printUsage(const QStringList &)
 // usage text.
 constexpr std::pair<const char *, Handler> commands[] = {
     {"--list", [](const QStringList &) { list(); }},
-    {"--add", printUsage},
+    {"--add", add},
     {"--remove", remove},
     {"--scan", printUsage},
     {"--items", items},
     {"--rehash", printUsage},
     {"--unread", unread},
-    {"--logos", printUsage},
+    {"--logos", [](const QStringList &) { logos(); }},
     {"--stories", printUsage},
     {"--publishers", publishers},
     {"--sources", sources},

@@ -37,7 +37,9 @@ void items(const QStringList &arguments);
 void publishers(const QStringList &arguments);
 void sources(const QStringList &arguments);
 void unread(const QStringList &arguments);
+void add(const QStringList &arguments);
 void remove(const QStringList &arguments);
+void logos();
 
 // The companies a report covers: all of them, or the one whose domain is the
 // first argument once normalised.

@@ -55,9 +55,8 @@ QStringList siteMapLocations(QStringView xml)
 
 QCoro::Task<QStringList> sitemapURLs(QString domain, QDeadlineTimer deadline)
 {
-    const auto body = co_await fetchData(QUrl(QStringLiteral("https://") + domain + QStringLiteral("/sitemap.xml"),
-                                              QUrl::StrictMode),
-                                         deadline);
+    const QUrl map(QStringLiteral("https://") + domain + QStringLiteral("/sitemap.xml"), QUrl::StrictMode);
+    const auto body = co_await fetchData(map, deadline);
     if (!body)
         co_return QStringList();
     const QStringList locations = siteMapLocations(decode(*body));
