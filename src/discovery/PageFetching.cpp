@@ -14,6 +14,9 @@ namespace Discovery {
 
 namespace {
 
+// A site gets this long to answer each request.
+constexpr std::chrono::milliseconds requestTimeout = 12s;
+
 struct Exchange {
     int status = 0;
     QUrl url; // where the answer came from
@@ -28,9 +31,7 @@ QCoro::Task<std::optional<Exchange>> exchange(QUrl url, QByteArray method, QDead
     const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration());
     if (!isPublic(url) || remaining <= 0ms)
         co_return std::nullopt;
-    HttpRequest request{.url = url, .method = std::move(method)};
-    if (!deadline.isForever())
-        request.timeout = remaining;
+    HttpRequest request{.url = url, .method = std::move(method), .timeout = std::min(remaining, requestTimeout)};
     const HttpResult result = co_await session().send(std::move(request));
     if (!result)
         co_return std::nullopt;
@@ -53,7 +54,7 @@ HttpClient &session()
     // ends.
     static HttpClient *const client = new HttpClient(HttpClientSettings{
         .headers = {{"User-Agent", UserAgent::full}},
-        .requestTimeout = 12s,
+        .requestTimeout = requestTimeout,
     });
     return *client;
 }

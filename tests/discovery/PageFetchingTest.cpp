@@ -58,6 +58,19 @@ TEST_F(PageFetchingTest, TheUsersOwnNetworkIsNeverAskedOrBelieved)
     EXPECT_FALSE(QCoro::waitFor(Discovery::fetchPage(QUrl("https://acme.example/inside"))));
 }
 
+TEST_F(PageFetchingTest, PagesOverTheBodyCapAreNotFetched)
+{
+    TestHttpReply announced = TestHttpReply::of(TestHttpReply::Kind::Endless);
+    announced.announceLength = true;
+    server.route("acme.example", "/", announced);
+    server.route("acme.example", "/sitemap.xml", announced);
+    server.route("acme.example", "/endless", TestHttpReply::of(TestHttpReply::Kind::Endless));
+
+    EXPECT_FALSE(QCoro::waitFor(Discovery::fetchPage(QUrl("https://acme.example/"))));
+    EXPECT_FALSE(QCoro::waitFor(Discovery::fetchPage(QUrl("https://acme.example/endless"))));
+    EXPECT_TRUE(QCoro::waitFor(Discovery::sitemapURLs("acme.example")).isEmpty());
+}
+
 TEST_F(PageFetchingTest, PathsAreFetchedTogetherAndKeepTheirOrder)
 {
     server.route("acme.example", "/b", FixtureSites::html("b").after(100ms));
