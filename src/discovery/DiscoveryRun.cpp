@@ -61,8 +61,7 @@ QCoro::Task<DiscoveryResult> run(QString typedDomain, QString givenName, std::ch
     const QDeadlineTimer deadline(limit);
     const QString domain = normalize(typedDomain);
     DiscoveryResult result{.name = givenName.isEmpty() ? prettyName(domain) : givenName};
-    const QString homeAddress = QStringLiteral("https://") + domain;
-    const QUrl home(homeAddress, QUrl::StrictMode);
+    const QUrl home(QStringLiteral("https://") + domain, QUrl::StrictMode);
     if (!home.isValid() || home.host().isEmpty()) {
         result.feeds = {newsSearch(result.name, domain)};
         co_return result;
@@ -70,7 +69,8 @@ QCoro::Task<DiscoveryResult> run(QString typedDomain, QString givenName, std::ch
 
     QList<FoundFeed> candidates;
     LinkHunt hunt(domain);
-    // (GCC 12 mishandles co_await inside a condition, so results are named first.)
+    // Awaited results are named before they are tested: GCC 12 mishandles
+    // co_await inside a condition.
     const auto homePage = co_await fetchPage(home, deadline);
     if (homePage) {
         if (const auto titled = title(homePage->text))
