@@ -20,18 +20,17 @@ void printUsage(const QStringList &)
     Console::printLine(usage());
 }
 
-// Every command word; the ones whose work is not built yet answer with the
-// usage text.
+// Every command word and its handler.
 constexpr std::pair<const char *, Handler> commands[] = {
     {"--list", [](const QStringList &) { list(); }},
     {"--add", add},
     {"--remove", remove},
-    {"--scan", printUsage},
+    {"--scan", [](const QStringList &) { scan(); }},
     {"--items", items},
-    {"--rehash", printUsage},
+    {"--rehash", [](const QStringList &) { rehash(); }},
     {"--unread", unread},
     {"--logos", [](const QStringList &) { logos(); }},
-    {"--stories", printUsage},
+    {"--stories", stories},
     {"--publishers", publishers},
     {"--sources", sources},
     {"--version", [](const QStringList &) { version(); }},

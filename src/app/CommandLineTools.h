@@ -33,9 +33,12 @@ QString versionLine(const QString &marketingVersion, const QString &buildNumber,
 // output; errors become empty reports, never a failure status.
 void list();
 void version();
+void scan();
 void items(const QStringList &arguments);
+void stories(const QStringList &arguments);
 void publishers(const QStringList &arguments);
 void sources(const QStringList &arguments);
+void rehash();
 void unread(const QStringList &arguments);
 void add(const QStringList &arguments);
 void remove(const QStringList &arguments);

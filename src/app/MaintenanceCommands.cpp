@@ -3,11 +3,31 @@
 #include "CommandLineTools.h"
 
 #include "Console.h"
+#include "Scanner.h"
 #include "Store.h"
 
 #include <QRegularExpression>
 
 namespace CommandLineTools {
+
+void scan()
+{
+    ScanReport report;
+    wait([&]() -> QCoro::Task<> { report = co_await Scanner::shared().scanAll(); });
+    Console::printLine(QStringLiteral("checked ") + QString::number(report.scanned) + QStringLiteral(" sources, ")
+                       + QString::number(report.failed) + QStringLiteral(" failed, ") + QString::number(report.newItems)
+                       + QStringLiteral(" new items"));
+}
+
+void rehash()
+{
+    int count = 0;
+    try {
+        count = Store::shared().rehash();
+    } catch (const DatabaseError &) {
+    }
+    Console::printLine(QStringLiteral("rehashed ") + QString::number(count) + QStringLiteral(" items"));
+}
 
 void unread(const QStringList &arguments)
 {

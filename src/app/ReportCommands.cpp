@@ -3,6 +3,7 @@
 #include "CommandLineTools.h"
 
 #include "Age.h"
+#include "Clustering.h"
 #include "Console.h"
 #include "DomainName.h"
 #include "Store.h"
@@ -48,6 +49,41 @@ void items(const QStringList &arguments)
             Console::printLine(QStringLiteral("  ") + age.leftJustified(5) + u' ' + item.severity.left(1) + u' '
                                + item.title);
             Console::printLine(QStringLiteral("        ") + item.url);
+        }
+    }
+}
+
+void stories(const QStringList &arguments)
+{
+    for (const CompanyRecord &company : select(arguments)) {
+        const QList<ItemRecord> items = orEmpty([&] { return Store::shared().items(*company.id, 5000); });
+        QList<QList<ItemRecord>> stories =
+            Ranking::cluster(items, &ItemRecord::title, &ItemRecord::publishedAt, Ranking::storySpan);
+        std::ranges::stable_sort(stories, std::greater{}, [](const QList<ItemRecord> &story) { return story.size(); });
+
+        // Each story's distinct publishers, sorted; an empty one sorts first.
+        const auto publishersOf = [](const QList<ItemRecord> &story) {
+            QStringList publishers;
+            for (const ItemRecord &item : story)
+                publishers.append(item.publisher);
+            publishers.sort();
+            publishers.removeDuplicates();
+            return publishers;
+        };
+        const auto widelyCarried = std::ranges::count_if(
+            stories, [&](const QList<ItemRecord> &story) { return publishersOf(story).size() > 1; });
+        Console::printLine(u'\n' + company.name + QStringLiteral(": ") + QString::number(items.size())
+                           + QStringLiteral(" items → ") + QString::number(stories.size()) + QStringLiteral(" stories, ")
+                           + QString::number(widelyCarried) + QStringLiteral(" carried by more than one publisher"));
+
+        for (const QList<ItemRecord> &story : stories.first(std::min<qsizetype>(stories.size(), 6))) {
+            if (story.size() < 2)
+                continue;
+            // The newest item names the story; the first of equals wins.
+            const ItemRecord &lead = *std::ranges::max_element(
+                story, [](const ItemRecord &a, const ItemRecord &b) { return a.publishedAt < b.publishedAt; });
+            Console::printLine(QStringLiteral("  [") + QString::number(story.size()) + QStringLiteral("] ") + lead.title);
+            Console::printLine(QStringLiteral("      ") + publishersOf(story).join(QStringLiteral(", ")));
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "Store.h"
 
 #include "DatabaseLocation.h"
+#include "Grading.h"
 #include "Migrator.h"
 
 #include <cstdio>
@@ -386,4 +387,22 @@ void Store::prune(qint64 olderThanDays)
 void Store::deleteAllItems()
 {
     write([](Database &database) { database.execute("DELETE FROM item"); });
+}
+
+int Store::rehash()
+{
+    return write([](Database &database) {
+        QList<std::pair<qint64, QString>> items;
+        {
+            Statement row = database.prepare("SELECT id, title FROM item");
+            while (row.step())
+                items.append({row.int64(0), row.text(1)});
+        }
+        for (const auto &[id, title] : items) {
+            database.prepare("UPDATE item SET severity = ? WHERE id = ?")
+                .with(toText(Ranking::severity(title)), id)
+                .run();
+        }
+        return static_cast<int>(items.size());
+    });
 }

@@ -85,6 +85,8 @@ public:
     // Deletes the items published more than `olderThanDays` days ago.
     void prune(qint64 olderThanDays);
     void deleteAllItems();
+    // Grades every stored item again from its title; returns how many.
+    int rehash();
 
     // Catalog: the master list of outlets
     // Every outlet, ordered by name bytewise.

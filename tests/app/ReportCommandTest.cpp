@@ -169,3 +169,33 @@ TEST_F(Reports, UnreadReadsItsHoursOrTakesADay)
     EXPECT_EQ(run({"--unread", "9223372036854775807"}), "marked the last 9223372036854775807h unread\n");
     EXPECT_EQ(unread(), 3);
 }
+
+TEST_F(Reports, StoriesGroupItemsAndNameTheirPublishers)
+{
+    EXPECT_EQ(run({"--stories"}), "\nAcme: 0 items → 0 stories, 0 carried by more than one publisher\n");
+
+    add("Acme recalls blue toasters after fire reports", 600, "paper.example");
+    add("Acme toasters recalled after fire reports", 300, "");
+    add("Acme recalls blue toasters after fire reports in Ohio", 60, "wire.example");
+    add("Acme quarterly results beat estimates", 120, "wire.example");
+    add("Acme quarterly results beat analyst estimates", 90, "wire.example");
+    add("Acme opens a museum", 30, "");
+    EXPECT_EQ(run({"--stories", "acme.com"}),
+              "\nAcme: 6 items → 3 stories, 1 carried by more than one publisher\n"
+              "  [3] Acme recalls blue toasters after fire reports in Ohio\n"
+              "      , paper.example, wire.example\n"
+              "  [2] Acme quarterly results beat analyst estimates\n"
+              "      wire.example\n");
+}
+
+TEST_F(Reports, RehashRegradesEveryItem)
+{
+    add("Acme files for bankruptcy", 60, {}, "routine");
+    add("Acme celebrates ten years", 60, {}, "high");
+    EXPECT_EQ(run({"--rehash"}), "rehashed 2 items\n");
+    QStringList grades;
+    for (const ItemRecord &item : store->items(acme, 10))
+        grades.append(item.severity);
+    grades.sort();
+    EXPECT_EQ(grades, QStringList({"high", "routine"}));
+}

@@ -157,3 +157,21 @@ TEST_F(StoreItems, CallersOnSeveralThreadsTakeTurns)
     }
     EXPECT_EQ(t.store->itemCount(acme), 200);
 }
+
+TEST_F(StoreItems, RehashGradesEveryItemFromItsTitle)
+{
+    EXPECT_EQ(t.store->rehash(), 0);
+    QList<ItemRecord> batch{item(QStringLiteral("https://a/1"), t.now),
+                            item(QStringLiteral("https://a/2"), t.now.addSecs(-1)),
+                            item(QStringLiteral("https://b/1"), t.now, other)};
+    batch[0].title = QStringLiteral("Acme raises $40M Series B");
+    batch[1].title = QStringLiteral("Second quarter results");
+    batch[2].title = QStringLiteral("Weekly update");
+    batch[2].severity = QStringLiteral("urgent");
+    t.store->insert(batch);
+
+    EXPECT_EQ(t.store->rehash(), 3);
+    EXPECT_EQ(t.store->items(acme, 10)[0].severity, QStringLiteral("high"));
+    EXPECT_EQ(t.store->items(acme, 10)[1].severity, QStringLiteral("notable"));
+    EXPECT_EQ(t.store->items(other, 10)[0].severity, QStringLiteral("routine"));
+}
