@@ -23,22 +23,19 @@ struct Exchange {
     QByteArray body;
 };
 
-// Sends one request within the deadline. Nothing for a refused address, an
-// expired deadline, a transport failure or an answer redirected onto the
-// user's own network.
+// Sends one request within the deadline. Nothing for an expired deadline or
+// a transport failure, which includes an address on the user's own network,
+// also one reached by a redirect.
 QCoro::Task<std::optional<Exchange>> exchange(QUrl url, QByteArray method, QDeadlineTimer deadline)
 {
     const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration());
-    if (!isPublic(url) || remaining <= 0ms)
+    if (remaining <= 0ms)
         co_return std::nullopt;
     HttpRequest request{.url = url, .method = std::move(method), .timeout = std::min(remaining, requestTimeout)};
     const HttpResult result = co_await session().send(std::move(request));
     if (!result)
         co_return std::nullopt;
-    const QUrl landed = result->url.isValid() ? result->url : url;
-    if (!isPublic(landed))
-        co_return std::nullopt;
-    co_return Exchange{result->status, landed, result->body};
+    co_return Exchange{result->status, result->url.isValid() ? result->url : url, result->body};
 }
 
 bool isSuccess(int status)
@@ -55,6 +52,7 @@ HttpClient &session()
     static HttpClient *const client = new HttpClient(HttpClientSettings{
         .headers = {{"User-Agent", UserAgent::full}},
         .requestTimeout = requestTimeout,
+        .acceptsAddress = isPublic,
     });
     return *client;
 }

@@ -17,8 +17,8 @@ class HttpClient;
 
 // Reading a company's site. Every request goes through one session, is
 // bounded by its 12-second time-out and by the caller's deadline, and is
-// sent only to public addresses (Discovery::isPublic); an answer that a
-// redirect brought from elsewhere is dropped. Failures are absences.
+// sent only to public addresses (Discovery::isPublic), redirects included.
+// Failures are absences.
 namespace Discovery {
 
 // The HTTP session of all discovery traffic: its own User-Agent, redirects

@@ -102,6 +102,8 @@ QCoro::Task<HttpResult> HttpClient::send(HttpRequest request)
     for (int redirects = 0;; ++redirects) {
         if (!isHttp(url))
             co_return transportFailure(QStringLiteral("not an http or https address"));
+        if (m_settings.acceptsAddress && !m_settings.acceptsAddress(url))
+            co_return transportFailure(QStringLiteral("address refused"));
         HttpResult result = co_await exchange(url, method, request.headers, deadline);
         if (!result || !isRedirect(result->status))
             co_return result;

@@ -10,6 +10,7 @@
 #include <QNetworkCookieJar>
 
 #include <chrono>
+#include <functional>
 
 class QNetworkReply;
 class QNetworkRequest;
@@ -21,6 +22,9 @@ struct HttpClientSettings {
     std::chrono::milliseconds idleTimeout{0};
     // For a whole request with its redirects, unless the request sets its own.
     std::chrono::milliseconds requestTimeout{std::chrono::seconds(60)};
+    // The addresses this client may send to, checked on every hop so that a
+    // redirect cannot lead it elsewhere; any address when empty.
+    std::function<bool(const QUrl &)> acceptsAddress;
 };
 
 // An HTTP session: default headers and time-outs shared by its requests, and

@@ -54,8 +54,10 @@ TEST_F(PageFetchingTest, TheUsersOwnNetworkIsNeverAskedOrBelieved)
     for (const QString &url : inside)
         EXPECT_FALSE(QCoro::waitFor(Discovery::fetchData(QUrl(url)))) << url.toStdString();
     EXPECT_TRUE(server.requests().isEmpty());
-    // Qt follows redirects itself, so the hop is sent; what it brings is not used.
+    // Nor is a redirect onto it followed.
     EXPECT_FALSE(QCoro::waitFor(Discovery::fetchPage(QUrl("https://acme.example/inside"))));
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(server.requests().constFirst().host, "acme.example");
 }
 
 TEST_F(PageFetchingTest, PagesOverTheBodyCapAreNotFetched)

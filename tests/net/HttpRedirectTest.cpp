@@ -24,6 +24,20 @@ TEST_F(HttpRedirectTest, FollowsRelativeAndAbsoluteRedirectsAcrossHosts)
     EXPECT_EQ(visited, (QList<QByteArray>{"a.example/old", "a.example/middle?x=1", "b.example/new"}));
 }
 
+TEST_F(HttpRedirectTest, EveryHopMustBeAnAcceptedAddress)
+{
+    server.route("a.example", "/out", TestHttpReply::redirect(302, "https://inside.example/secret"));
+    server.route("inside.example", "/secret", TestHttpReply::text("secret"));
+    HttpClient guarded({.acceptsAddress = [](const QUrl &url) { return url.host() != u"inside.example"; }});
+
+    const HttpResult refused = send(guarded, {.url = QUrl("https://inside.example/secret")});
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().description, "address refused");
+    EXPECT_FALSE(send(guarded, {.url = QUrl("https://a.example/out")}));
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(server.requests().constFirst().host, "a.example");
+}
+
 TEST_F(HttpRedirectTest, RedirectStatusDecidesTheNextMethod)
 {
     const struct {
