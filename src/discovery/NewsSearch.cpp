@@ -1,5 +1,7 @@
 #include "NewsSearch.h"
 
+#include "Links.h"
+
 #include <QStringList>
 
 namespace Discovery {
@@ -33,7 +35,7 @@ QString googleNewsURL(const QString &name, const QString &domain)
         if (!term.isEmpty())
             terms.append(term);
     }
-    return QStringLiteral("https://") + QStringView(newsSearchHost) + QStringLiteral("/rss/search?q=")
+    return QStringLiteral("https://") + QStringView(Ranking::newsSearchHost) + QStringLiteral("/rss/search?q=")
         + encodeTerms(terms.join(QStringLiteral(" OR "))) + QStringLiteral("&hl=en-US&gl=US&ceid=US:en");
 }
 

@@ -5,8 +5,6 @@
 // The news-search feed every company gets as its fallback source.
 namespace Discovery {
 
-inline constexpr char16_t newsSearchHost[] = u"news.google.com";
-
 // The search feed for a company's name or domain, whichever are known.
 QString googleNewsURL(const QString &name, const QString &domain);
 

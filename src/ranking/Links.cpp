@@ -23,8 +23,9 @@ bool isTracking(const QString &name)
 // in its path or query is somebody else's.
 bool isGoogleNews(QStringView host)
 {
-    return host.compare(u"news.google.com", Qt::CaseInsensitive) == 0
-        || host.endsWith(u".news.google.com", Qt::CaseInsensitive);
+    const QStringView service(newsSearchHost);
+    return host.compare(service, Qt::CaseInsensitive) == 0
+        || (host.endsWith(service, Qt::CaseInsensitive) && host.at(host.size() - service.size() - 1) == u'.');
 }
 
 }
