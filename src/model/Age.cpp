@@ -1,5 +1,9 @@
 #include "Age.h"
 
+#include <QLocale>
+
+#include <algorithm>
+
 namespace Age {
 
 QString shortForm(qint64 minutes)
@@ -11,6 +15,22 @@ QString shortForm(qint64 minutes)
     if (minutes < 1440)
         return QString::number(minutes / 60) + u'h';
     return QString::number(minutes / 1440) + u'd';
+}
+
+QString stamp(const QDateTime &date, const QDateTime &now)
+{
+    const QDateTime local = date.toLocalTime();
+    const QLocale locale = QLocale::system();
+    if (local.date() == now.toLocalTime().date())
+        return locale.toString(local, QStringLiteral("HH:mm"));
+    if (date.secsTo(now) < 7 * 86400)
+        return locale.toString(local, QStringLiteral("ddd HH:mm"));
+    return locale.toString(local, QStringLiteral("d MMM"));
+}
+
+qint64 minutesSince(const QDateTime &date, const QDateTime &now)
+{
+    return std::max<qint64>(0, date.secsTo(now) / 60);
 }
 
 }

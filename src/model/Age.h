@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // How long ago something happened, as the panel and reports write it.
@@ -8,5 +9,13 @@ namespace Age {
 // "now" under a minute (and for times ahead), then minutes, hours or days:
 // "59m", "1h", "23h", "1d".
 QString shortForm(qint64 minutes);
+
+// When something appeared, in the user's locale and time zone: the time of
+// day for today, the weekday and time within the last week, else day and
+// month.
+QString stamp(const QDateTime &date, const QDateTime &now);
+
+// Whole minutes from date to now, truncated; 0 for times ahead.
+qint64 minutesSince(const QDateTime &date, const QDateTime &now);
 
 }
