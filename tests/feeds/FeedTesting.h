@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParsedFeed.h"
+#include "QtPrinters.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -11,16 +12,6 @@
 #include <string_view>
 
 // Readable failure messages for the parser's values.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QDateTime &date, std::ostream *out)
-{
-    *out << date.toString(Qt::ISODateWithMs).toStdString();
-}
-
 template<typename T>
 void PrintTo(const std::optional<T> &value, std::ostream *out)
 {

@@ -240,6 +240,14 @@ TEST(XmlFeed, KeepsTheSourceElementApartFromTheEntry)
     EXPECT_EQ(rssSource->sourceURL, u"https://wire.example.com/feed"_s);
 }
 
+TEST(XmlFeed, ToleratesBlankLinesBeforeTheDeclaration)
+{
+    const QByteArray feed = rss("<item><title>One</title><link>https://acme.com/1</link></item>");
+    for (const QByteArray &prefix : {QByteArray("\n"), QByteArray("\r\n\r\n"), QByteArray(" \t\n")})
+        EXPECT_TRUE(FeedParser::parse(QByteArray(prefix + feed))) << prefix.toStdString();
+    EXPECT_FALSE(FeedParser::parse(QByteArray("x\n" + feed))) << "only white space is skipped";
+}
+
 TEST(XmlFeed, YieldsNothingForDocumentsThatAreNotFeeds)
 {
     for (const char *document : {
