@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "Store.h"
+#include "StoreFailures.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -99,23 +100,9 @@ void version()
 void list()
 {
     Store &store = Store::shared();
-    QList<CompanyRecord> companies;
-    try {
-        companies = store.companies();
-    } catch (const DatabaseError &) {
-        return;
-    }
-    for (const CompanyRecord &company : companies) {
-        QList<SourceRecord> feeds;
-        qsizetype itemCount = 0;
-        try {
-            feeds = store.sources(company.id);
-        } catch (const DatabaseError &) {
-        }
-        try {
-            itemCount = store.items(*company.id, 5000).size();
-        } catch (const DatabaseError &) {
-        }
+    for (const CompanyRecord &company : orEmpty([&] { return store.companies(); })) {
+        const QList<SourceRecord> feeds = orEmpty([&] { return store.sources(company.id); });
+        const qsizetype itemCount = orEmpty([&] { return store.items(*company.id, 5000); }).size();
         Console::printLine(company.name + QStringLiteral("  [") + company.domain + QStringLiteral("]  ")
                            + QString::number(itemCount) + QStringLiteral(" items"));
         for (const SourceRecord &feed : feeds) {

@@ -7,6 +7,7 @@
 #include "DomainName.h"
 #include "Logos.h"
 #include "Store.h"
+#include "StoreFailures.h"
 
 #include <array>
 
@@ -19,11 +20,7 @@ constexpr std::array<int, 6> tints{0x1F7A6B, 0x6B4FBF, 0xC2622C, 0x3E7C3E, 0x2B5
 
 int nextTint(Store &store)
 {
-    qsizetype count = 0;
-    try {
-        count = store.companies().size();
-    } catch (const DatabaseError &) {
-    }
+    const qsizetype count = orEmpty([&] { return store.companies(); }).size();
     return tints[static_cast<std::size_t>(count) % tints.size()];
 }
 
@@ -63,10 +60,7 @@ QCoro::Task<QString> fetchLogo(CompanyRecord company)
     const auto file = Logos::save(*image, company.domain);
     if (!file)
         co_return company.name + QStringLiteral(": not an image");
-    try {
-        Store::shared().setLogoPath(*file, *company.id);
-    } catch (const DatabaseError &) {
-    }
+    ignoringErrors([&] { Store::shared().setLogoPath(*file, *company.id); });
     co_return company.name + QStringLiteral(": ") + *found.logo;
 }
 
@@ -97,12 +91,7 @@ void add(const QStringList &arguments)
 
 void logos()
 {
-    QList<CompanyRecord> companies;
-    try {
-        companies = Store::shared().companies();
-    } catch (const DatabaseError &) {
-    }
-    for (const CompanyRecord &company : companies) {
+    for (const CompanyRecord &company : orEmpty([] { return Store::shared().companies(); })) {
         if (!company.id || !company.logoPath.isEmpty())
             continue;
         QString line;
@@ -118,20 +107,13 @@ void remove(const QStringList &arguments)
         return;
     }
     const QString domain = Discovery::normalize(arguments.first());
-    QList<CompanyRecord> companies;
-    try {
-        companies = Store::shared().companies();
-    } catch (const DatabaseError &) {
-    }
+    const QList<CompanyRecord> companies = orEmpty([] { return Store::shared().companies(); });
     const auto company = std::ranges::find(companies, domain, &CompanyRecord::domain);
     if (company == companies.end()) {
         Console::printLine(QStringLiteral("no company for ") + domain);
         return;
     }
-    try {
-        Store::shared().removeCompany(*company->id, company->domain);
-    } catch (const DatabaseError &) {
-    }
+    ignoringErrors([&] { Store::shared().removeCompany(*company->id, company->domain); });
     Logos::remove(company->logoPath);
     Console::printLine(QStringLiteral("removed ") + company->name);
 }

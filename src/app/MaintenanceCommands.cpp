@@ -5,6 +5,7 @@
 #include "Console.h"
 #include "Scanner.h"
 #include "Store.h"
+#include "StoreFailures.h"
 
 #include <QRegularExpression>
 
@@ -21,11 +22,7 @@ void scan()
 
 void rehash()
 {
-    int count = 0;
-    try {
-        count = Store::shared().rehash();
-    } catch (const DatabaseError &) {
-    }
+    const int count = orEmpty([] { return Store::shared().rehash(); });
     Console::printLine(QStringLiteral("rehashed ") + QString::number(count) + QStringLiteral(" items"));
 }
 
@@ -40,10 +37,7 @@ void unread(const QStringList &arguments)
         if (fits)
             hours = parsed;
     }
-    try {
-        Store::shared().markUnread(hours);
-    } catch (const DatabaseError &) {
-    }
+    ignoringErrors([&] { Store::shared().markUnread(hours); });
     Console::printLine(QStringLiteral("marked the last ") + QString::number(hours) + QStringLiteral("h unread"));
 }
 

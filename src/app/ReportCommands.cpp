@@ -7,27 +7,13 @@
 #include "Console.h"
 #include "DomainName.h"
 #include "Store.h"
+#include "StoreFailures.h"
 
 #include <QHash>
 
 #include <algorithm>
 
 namespace CommandLineTools {
-
-namespace {
-
-// Read failures make a report empty; they are never shown.
-template<typename Read>
-auto orEmpty(Read &&read) -> decltype(read())
-{
-    try {
-        return read();
-    } catch (const DatabaseError &) {
-        return {};
-    }
-}
-
-}
 
 QList<CompanyRecord> select(const QStringList &arguments)
 {
