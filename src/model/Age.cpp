@@ -1,6 +1,7 @@
 #include "Age.h"
 
 #include <QLocale>
+#include <QTimeZone>
 
 #include <algorithm>
 
@@ -19,13 +20,18 @@ QString shortForm(qint64 minutes)
 
 QString stamp(const QDateTime &date, const QDateTime &now)
 {
-    const QDateTime local = date.toLocalTime();
+    const QDateTime local = date.toTimeZone(now.timeZone());
     const QLocale locale = QLocale::system();
-    if (local.date() == now.toLocalTime().date())
+    if (local.date() == now.date())
         return locale.toString(local, QStringLiteral("HH:mm"));
     if (date.secsTo(now) < 7 * 86400)
         return locale.toString(local, QStringLiteral("ddd HH:mm"));
     return locale.toString(local, QStringLiteral("d MMM"));
+}
+
+QDateTime localNow()
+{
+    return QDateTime::currentDateTimeUtc().toTimeZone(QTimeZone::systemTimeZone());
 }
 
 qint64 minutesSince(const QDateTime &date, const QDateTime &now)

@@ -1,5 +1,6 @@
 #include "AppModel.h"
 
+#include "Age.h"
 #include "IgnoringErrors.h"
 #include "ModelSettings.h"
 #include "Paywall.h"
@@ -180,7 +181,7 @@ AppModel::Snapshot AppModel::read() const
     for (const CompanyRecord &company : companies)
         context.ownedDomains.insert(company.domain);
 
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = Age::localNow();
     const std::optional<qint64> lookBack = lookBackSeconds(m_window);
     const QDateTime cutOff = lookBack ? now.addSecs(-*lookBack) : QDateTime();
 
@@ -191,8 +192,10 @@ AppModel::Snapshot AppModel::read() const
         const qint64 id = *company.id;
         QSet<QString> collected;
         QHash<QString, int> counts;
+        QList<ItemRecord> items = m_store.items(id, 5000);
         QList<ItemRecord> shown;
-        for (ItemRecord &item : m_store.items(id, 5000)) {
+        shown.reserve(items.size());
+        for (ItemRecord &item : items) {
             if (item.isHidden || (cutOff.isValid() && item.publishedAt <= cutOff))
                 continue;
             collected.insert(item.publisher);

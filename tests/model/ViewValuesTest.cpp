@@ -37,7 +37,8 @@ TEST(AgeTest, ShortFormsByMagnitude)
 
 TEST(AgeTest, StampsByDistance)
 {
-    const QDateTime localNow = QDateTime(QDate(2024, 3, 5), QTime(14, 0)).toUTC();
+    const QDateTime localNow
+        = QDateTime(QDate(2024, 3, 5), QTime(14, 0)).toTimeZone(QTimeZone::systemTimeZone());
     const QLocale locale = QLocale::system();
     const QDateTime earlierToday = localNow.addSecs(-3600);
     const QDateTime threeDaysAgo = localNow.addDays(-3);
