@@ -1,11 +1,11 @@
 #include "AppModel.h"
 
 #include "Age.h"
-#include "IgnoringErrors.h"
 #include "ModelSettings.h"
 #include "Paywall.h"
 #include "Scanner.h"
 #include "Store.h"
+#include "StoreFailures.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 
 #include "DiscoveryRun.h"
 #include "DomainName.h"
-#include "IgnoringErrors.h"
+#include "StoreFailures.h"
 #include "Logos.h"
 #include "Store.h"
 #include "TileColours.h"
@@ -119,12 +119,7 @@ QCoro::Task<bool> AppModel::adoptLogo(QString address, qint64 companyId, QString
 
 std::optional<CompanyRecord> AppModel::record(const Company &company)
 {
-    QList<CompanyRecord> rows;
-    try {
-        rows = m_store.companies();
-    } catch (const DatabaseError &) {
-        return std::nullopt;
-    }
+    const QList<CompanyRecord> rows = orEmpty([&] { return m_store.companies(); });
     const auto row = std::ranges::find(rows, std::optional(company.id), &CompanyRecord::id);
     if (row == rows.end())
         return std::nullopt;

@@ -2,7 +2,7 @@
 
 #include "AppModel.h"
 
-#include "IgnoringErrors.h"
+#include "StoreFailures.h"
 #include "Scanner.h"
 #include "Store.h"
 
