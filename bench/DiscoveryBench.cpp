@@ -11,7 +11,6 @@
 #include "PageLinks.h"
 #include "PageTitle.h"
 
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -81,13 +80,3 @@ void hostilePage(benchmark::State &state)
 BENCHMARK(hostilePage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // Discovery's HTTP client runs on this application's event loop.
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

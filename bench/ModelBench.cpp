@@ -2,7 +2,6 @@
 #include "Scanner.h"
 #include "Store.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -87,13 +86,4 @@ BENCHMARK(reload)
     ->Arg(static_cast<int>(TimeWindow::day))
     ->Unit(benchmark::kMillisecond);
 
-}
-
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
 }

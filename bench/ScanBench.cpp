@@ -4,7 +4,6 @@
 #include "Store.h"
 #include "TestHttpServer.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -92,12 +91,4 @@ void fullScanOfOneHundredFeeds(benchmark::State &state)
 }
 BENCHMARK(fullScanOfOneHundredFeeds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
-}
-
-int main(int argc, char **argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
 }
