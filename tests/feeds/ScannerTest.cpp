@@ -272,28 +272,31 @@ TEST_F(Scanning, FeedsOnOneHostAreSpacedAndBatchesHoldFive)
     server.setFallback([](const TestHttpRequest &) { return TestHttpReply::withStatus(404); });
 
     EXPECT_EQ(scanAll().scanned, 12);
-    const QList<TestHttpRequest> requests = server.requests();
-    ASSERT_EQ(requests.size(), 12);
+    ASSERT_EQ(server.requests().size(), 12);
 
-    // Requests on acme.com are 1.2 seconds apart however the batches fall.
+    // Requests on acme.com are sent in slots 1.2 seconds apart, however the
+    // batches fall. They are timed here as they arrive, after a connection
+    // set-up that takes longer for the first: hence the slack, and loose
+    // upper bounds since a busy machine runs late.
     const QList<TestHttpRequest> own = requestsFor("acme.com");
     ASSERT_EQ(own.size(), 3);
-    EXPECT_NEAR(seconds(own[1].arrivedAt - own[0].arrivedAt), 1.2, 0.15);
-    EXPECT_NEAR(seconds(own[2].arrivedAt - own[0].arrivedAt), 2.4, 0.15);
+    EXPECT_GE(seconds(own[1].arrivedAt - own[0].arrivedAt), 1.0);
+    EXPECT_GE(seconds(own[2].arrivedAt - own[0].arrivedAt), 2.2);
+    EXPECT_LT(seconds(own[2].arrivedAt - own[0].arrivedAt), 3.5);
 
-    // The feeds come in store order; the three on acme.com open the first
-    // batch, whose two others are the first sites. Each later batch starts
-    // only when the slowest of the one before has finished.
-    const auto start = requests.first().arrivedAt;
-    QMap<QByteArray, double> at;
-    for (const TestHttpRequest &request : requests)
-        at[request.host] = std::max(at.value(request.host), seconds(request.arrivedAt - start));
-    EXPECT_LT(at["site1.example"], 0.15);
-    EXPECT_LT(at["site2.example"], 0.15);
-    for (const char *host : {"site3.example", "site4.example", "site5.example", "site6.example", "site7.example"})
-        EXPECT_NEAR(at[host], 2.4, 0.2) << host;
+    // The feeds come in store order: the three on acme.com and the first two
+    // sites make the first batch. Each later batch starts only when the
+    // slowest of the one before has finished.
+    const auto arrival = [&](const QByteArray &host) { return requestsFor(host).constFirst().arrivedAt; };
+    const auto startOfSecond = arrival("site3.example");
+    for (const char *host : {"site1.example", "site2.example"})
+        EXPECT_LT(arrival(host), own[1].arrivedAt) << host;
+    for (const char *host : {"site3.example", "site4.example", "site5.example", "site6.example", "site7.example"}) {
+        EXPECT_GE(arrival(host), own[2].arrivedAt) << host;
+        EXPECT_LT(seconds(arrival(host) - startOfSecond), 0.25) << host;
+    }
     for (const char *host : {"site8.example", "site9.example"})
-        EXPECT_NEAR(at[host], 2.7, 0.2) << host;
+        EXPECT_GE(seconds(arrival(host) - startOfSecond), 0.29) << "after the slow second batch: " << host;
 }
 
 TEST_F(Scanning, ASecondFullScanDuringOneReturnsZerosButACompanyScanProceeds)
