@@ -49,8 +49,10 @@ Scanner::Scanner(Store &store)
 
 Scanner &Scanner::shared()
 {
-    static Scanner scanner(Store::shared());
-    return scanner;
+    // Never destroyed: its network session must not outlive the application
+    // object, which goes first at exit.
+    static Scanner *const scanner = new Scanner(Store::shared());
+    return *scanner;
 }
 
 QCoro::Task<ScanReport> Scanner::scanAll()
