@@ -23,9 +23,4 @@ QString tidyPath(QStringView path);
 // the path without index file and trailing slashes (its case kept).
 QString tidy(const QUrl &url);
 
-// Whether discovery may fetch url: http(s) to a named host or a global IP
-// address. Pages cannot send it to localhost or to a loopback, private,
-// link-local or unspecified address of the user's own network.
-bool isPublic(const QUrl &url);
-
 }

@@ -2,6 +2,7 @@
 
 #include "Addresses.h"
 #include "Markup.h"
+#include "PublicAddress.h"
 
 namespace Discovery {
 
@@ -12,7 +13,7 @@ std::optional<QString> usable(const std::optional<QString> &href, const QUrl &ba
     if (!href)
         return std::nullopt;
     const auto url = absolutize(*href, base);
-    if (!url || !isPublic(QUrl(*url)))
+    if (!url || !isPublicAddress(QUrl(*url)))
         return std::nullopt;
     return url;
 }

@@ -2,6 +2,7 @@
 
 #include "Addresses.h"
 #include "HttpClient.h"
+#include "PublicAddress.h"
 #include "UserAgent.h"
 
 #include <QStringDecoder>
@@ -52,7 +53,7 @@ HttpClient &session()
     static HttpClient *const client = new HttpClient(HttpClientSettings{
         .headers = {{"User-Agent", UserAgent::full}},
         .requestTimeout = requestTimeout,
-        .acceptsAddress = isPublic,
+        .acceptsAddress = isPublicAddress,
     });
     return *client;
 }

@@ -17,7 +17,7 @@ class HttpClient;
 
 // Reading a company's site. Every request goes through one session, is
 // bounded by its 12-second time-out and by the caller's deadline, and is
-// sent only to public addresses (Discovery::isPublic), redirects included.
+// sent only to public addresses (isPublicAddress), redirects included.
 // Failures are absences.
 namespace Discovery {
 

@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "DatabaseLocation.h"
 #include "HttpClient.h"
+#include "PublicAddress.h"
 #include "UserAgent.h"
 
 #include <QBuffer>
@@ -45,9 +46,12 @@ HttpClient &logoClient()
 {
     // Never destroyed: requests may still be winding down when the process
     // ends.
+    // Logo addresses come from pages, so they may not lead into the user's
+    // own network, not even through a redirect.
     static HttpClient *const client = new HttpClient(HttpClientSettings{
         .headers = {{"User-Agent", UserAgent::product}},
         .requestTimeout = std::chrono::seconds(10),
+        .acceptsAddress = isPublicAddress,
     });
     return *client;
 }

@@ -29,14 +29,26 @@ TEST(LogoFetch, TakesBodiesOfSuccessfulAnswersLongerThanAPlaceholder)
     EXPECT_EQ(server.requests().constFirst().header("User-Agent"), "pelmor/0.1");
 }
 
-TEST(LogoFetch, OnlyWebAddressesAreAsked)
+TEST(LogoFetch, NeverFollowsARedirectIntoTheUsersNetwork)
+{
+    TestHttpServer server;
+    const ScopedConnectTo connectTo(server.connectTo());
+    server.route("acme.example", "/logo.png", TestHttpReply::redirect(302, "http://10.0.0.1/logo.png"));
+    server.setFallback([](const TestHttpRequest &) { return TestHttpReply::text(QByteArray(200, 'x')); });
+
+    EXPECT_EQ(fetch("https://acme.example/logo.png"), std::nullopt);
+    EXPECT_EQ(server.requests().size(), 1);
+}
+
+TEST(LogoFetch, OnlyPublicWebAddressesAreAsked)
 {
     TestHttpServer server;
     const ScopedConnectTo connectTo(server.connectTo());
     server.setFallback([](const TestHttpRequest &) { return TestHttpReply::text(QByteArray(200, 'x')); });
 
     const QString addresses[] = {"ftp://acme.example/logo.png", "httpx://acme.example/logo.png", "not an address",
-                                 "data:image/png;base64,AAAA", ""};
+                                 "data:image/png;base64,AAAA", "", "http://localhost/logo.png",
+                                 "http://192.168.1.1/logo.png"};
     for (const QString &address : addresses)
         EXPECT_EQ(fetch(address), std::nullopt) << address.toStdString();
     EXPECT_TRUE(server.requests().isEmpty());
