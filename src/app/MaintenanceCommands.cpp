@@ -29,7 +29,7 @@ void rehash()
 void unread(const QStringList &arguments)
 {
     // A decimal integer with an optional sign; anything else means a day.
-    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    static const QRegularExpression integer(QStringLiteral("\\A[+-]?[0-9]+\\z"));
     qint64 hours = 24;
     if (!arguments.isEmpty() && integer.match(arguments.first()).hasMatch()) {
         bool fits = false;

@@ -49,8 +49,12 @@ std::optional<int> score(const QString &path, const std::optional<QString> &sub,
 }
 
 LinkHunt::LinkHunt(QString domain)
-    : m_domain(std::move(domain))
+    // Hosts are read from addresses in their ASCII form ("xn--…"), so the
+    // company's domain is compared in that form too.
+    : m_domain(QString::fromLatin1(QUrl::toAce(domain)))
 {
+    if (m_domain.isEmpty())
+        m_domain = std::move(domain);
 }
 
 void LinkHunt::feed(const Page &page)

@@ -57,7 +57,8 @@ std::optional<QString> title(QStringView html)
         const auto specific = std::ranges::find_if_not(pieces, isGeneric);
         name = specific != pieces.end() ? *specific : pieces.first();
     }
-    if (name.isEmpty() || name.size() > longestName)
+    // Characters, not UTF-16 units: a name with an emoji is no longer for it.
+    if (name.isEmpty() || name.toUcs4().size() > longestName)
         return std::nullopt;
     return name;
 }

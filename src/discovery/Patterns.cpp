@@ -11,8 +11,11 @@ QStringList matches(const QString &pattern, const QString &text)
         return {};
     const int group = expression.captureCount() >= 1 ? 1 : 0;
     QStringList result;
-    for (const QRegularExpressionMatch &match : expression.globalMatch(text))
-        result.append(match.captured(group));
+    for (const QRegularExpressionMatch &match : expression.globalMatch(text)) {
+        // A group that took no part in the match has no text to give.
+        if (match.capturedStart(group) >= 0)
+            result.append(match.captured(group));
+    }
     return result;
 }
 

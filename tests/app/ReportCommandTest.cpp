@@ -160,7 +160,8 @@ TEST_F(Reports, UnreadReadsItsHoursOrTakesADay)
     store->markAllRead();
     EXPECT_EQ(run({"--unread", "6"}), "marked the last 6h unread\n");
     EXPECT_EQ(unread(), 1);
-    for (const QStringList &arguments : {QStringList{"--unread"}, QStringList{"--unread", "soon"}}) {
+    for (const QStringList &arguments :
+         {QStringList{"--unread"}, QStringList{"--unread", "soon"}, QStringList{"--unread", "6\n"}}) {
         store->markAllRead();
         EXPECT_EQ(run(arguments), "marked the last 24h unread\n");
         EXPECT_EQ(unread(), 2);

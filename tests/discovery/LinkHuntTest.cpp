@@ -50,6 +50,14 @@ TEST_F(LinkHuntTest, AnInvestorSubDomainIsAnInvestorPage)
     EXPECT_EQ(hunt.unresolved(), QList<LinkKind>({LinkKind::press, LinkKind::blog}));
 }
 
+TEST(LinkHunt, AnInternationalDomainKnowsItsOwnPages)
+{
+    LinkHunt hunt("bücher.example");
+    hunt.consider(u"/newsroom", u"Newsroom", QUrl("https://xn--bcher-kva.example/"));
+    EXPECT_TRUE(hunt.isOwn("xn--bcher-kva.example"));
+    EXPECT_EQ(hunt.pages().value(LinkKind::press).size(), 1);
+}
+
 TEST_F(LinkHuntTest, OtherSitesAndOddLinksAreNoPages)
 {
     const QString hrefs[] = {"https://acme.example.evil.example/newsroom", "https://notacme.example/press",

@@ -66,4 +66,5 @@ TEST(Naming, MatchesTakeTheFirstGroupOrTheWholeMatch)
     EXPECT_EQ(Discovery::matches("ab+", "xABBBy ab"), QStringList({"ABBB", "ab"}));
     EXPECT_EQ(Discovery::matches("(unclosed", "(unclosed"), QStringList());
     EXPECT_EQ(Discovery::matches("x", ""), QStringList());
+    EXPECT_EQ(Discovery::matches("(a)|b", "b a"), QStringList{"a"}) << "a match without its group gives nothing";
 }

@@ -26,6 +26,7 @@ TEST(PageTitle, NamesTheCompanyFromTheFirstSpecificPiece)
         {"<TITLE lang=\"en\">Acme</TITLE>", "Acme"},
         {page(QString(60, 'x')), QString(60, 'x')},
         {page(QString(61, 'x')), std::nullopt},
+        {page(QString(59, 'x') + "🚀"), QString(59, 'x') + "🚀"},
         {page(""), std::nullopt},
         {page(" | "), "|"},
         {"<html><body>no title</body></html>", std::nullopt},
